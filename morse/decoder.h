@@ -14,5 +14,4 @@ namespace morse {
 [[nodiscard]] text::ByteText decodeFromMorse(const text::ByteText& input,
                                              const text::ByteText& separator);
 
-
 }  // namespace morse

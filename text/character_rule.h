@@ -12,7 +12,9 @@
 
 namespace text {
 
-[[nodiscard]] constexpr bool isLeadByte(unsigned char byte) noexcept { return byte >= 0x80; }
+[[nodiscard]] constexpr bool isLeadByte(unsigned char byte) noexcept {
+    return byte >= 0x80;
+}
 
 // a to z become A to Z; every other byte stays. Only for one-byte characters: a second byte of
 // a pair is never upper-cased.

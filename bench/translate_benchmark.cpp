@@ -1,0 +1,82 @@
+// Throughput of the two translations on large inputs, in bytes of input per second.
+//   build/linux/bench/translate_benchmark
+// The decoder is fed what the encoder makes of the same mixed text.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "morse/decoder.h"
+#include "morse/encoder.h"
+#include "text/byte_text.h"
+
+namespace {
+
+// Text as people paste it: mostly English words with digits and punctuation, line breaks, and
+// now and then Chinese characters and full-width forms (code page 936).
+text::ByteText mixedText(std::size_t length) {
+    static constexpr std::array<std::string_view, 16> words{
+        "the",
+        "Quick",
+        "brown",
+        "fox",
+        "jumps",
+        "over",
+        "2024",
+        "lazy",
+        "dog.",
+        "SOS",
+        "\xD6\xD0\xCE\xC4" /* 中文 */,
+        "\xA3\xC1\xA3\xC2" /* ＡＢ */,
+        "(ok)",
+        "e-mail@host",
+        "\"quote\"",
+        "\xC4\xFA\xBA\xC3\xA3\xAC" /* 您好， */};
+    static constexpr std::array<std::string_view, 4> gaps{" ", " ", ", ", "\r\n"};
+    std::mt19937 random(20261211);
+    std::string bytes;
+    bytes.reserve(length + 16);
+    while (bytes.size() < length) {
+        bytes += words[random() % words.size()];
+        bytes += gaps[random() % gaps.size()];
+    }
+    bytes.resize(length);
+    return text::ByteText(bytes);
+}
+
+const text::ByteText& sampleText(std::int64_t length) {
+    static const text::ByteText small = mixedText(1 << 20);
+    static const text::ByteText large = mixedText(16 << 20);
+    return length == (1 << 20) ? small : large;
+}
+
+const text::ByteText separator("/");
+
+void encode(benchmark::State& state) {
+    const text::ByteText& input = sampleText(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(morse::encodeToMorse(input, separator));
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+void decode(benchmark::State& state) {
+    const text::ByteText morse = morse::encodeToMorse(sampleText(state.range(0)), separator);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(morse::decodeFromMorse(morse, separator));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(morse.size()));
+    state.counters["input_bytes"] = static_cast<double>(morse.size());
+}
+
+BENCHMARK(encode)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(decode)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
