@@ -1,0 +1,45 @@
+#!/bin/sh
+# Runs a 32-bit Windows program under Wine in a prefix of the build's own:
+#   wine-run.sh PREFIX PROGRAM.exe [ARGUMENTS...]
+# It serves as the emulator through which CTest runs the cross-built tests, and starts the
+# program itself. The first call creates and configures the prefix; every call makes sure a
+# wineserver is kept running for it, so that a test does not pay Wine's start-up each time.
+set -eu
+
+prefix=$1
+shift
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all
+
+prepare_prefix() {
+    # Wine's helper processes (services, explorer) keep the output streams of whichever
+    # process started them open for as long as they run; CTest would wait on those forever.
+    # So everything that may start them here has its streams detached.
+    if [ ! -f "$prefix/.configured" ]; then
+        mkdir -p "$prefix"
+        wineboot -i </dev/null >"$prefix.log" 2>&1
+        # Draw caption, frame and menu bar ourselves: there is no window manager on Xvfb.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+            </dev/null >>"$prefix.log" 2>&1
+        # Chinese text needs a CJK font linked behind the dialog and default fonts.
+        for font in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' SimSun; do
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f \
+                </dev/null >>"$prefix.log" 2>&1
+        done
+        wineserver -w
+        touch "$prefix/.configured"
+    fi
+    # Exit code 0: a new server was started for the prefix, so warm it up once; 2: one runs.
+    # It ends by itself a minute after its last program.
+    if wineserver -p60 </dev/null >/dev/null 2>&1; then
+        wine cmd /c exit </dev/null >/dev/null 2>&1
+    fi
+}
+
+mkdir -p "$(dirname "$prefix")"
+(
+    flock 9
+    prepare_prefix 9>&-
+) 9>"$prefix.lock"
+
+exec wine "$@"
