@@ -185,8 +185,11 @@ inline constexpr auto characterOfDashBits = [] {
 // The character of the code in the first `length` (below 8) bytes of `word`, or 0.
 [[nodiscard]] constexpr char characterOfWord(std::uint64_t word, unsigned length) noexcept {
     const std::uint64_t firstBytes = length == 0 ? 0 : ~std::uint64_t{0} >> (64 - 8 * length);
-    // Dots and dashes differ only in the lowest bit; with it set both read 2F.
-    const bool marksOnly = ((word | lowBits) & firstBytes) == (wordOf('/') & firstBytes);
+    // Against 2C a dash (2D) leaves 01 and a dot (2E) 10: nothing above the two low bits, and
+    // those two bits unequal.
+    const std::uint64_t marks = (word ^ wordOf(',')) & firstBytes;
+    const bool marksOnly = (marks & ~wordOf(3)) == 0 &&
+                           ((marks ^ (marks >> 1)) & lowBits) == (lowBits & firstBytes);
     return marksOnly ? characterOfDashBits[length][dashBitsOf(word, length)] : 0;
 }
 
