@@ -8,6 +8,7 @@
 
 #include "morse/code_index.h"
 #include "text/character_rule.h"
+#include "text/text_builder.h"
 
 namespace morse {
 namespace {
@@ -52,8 +53,9 @@ public:
             codes_[byte] = code;
             lengths_[byte] = code.size() + separator.size();
             if (slotsUsable()) {
-                std::memcpy(slots_[byte].data(), code.data(), code.size());
-                std::memcpy(slots_[byte].data() + code.size(), separator.data(), separator.size());
+                text::ByteWriter slot(slots_[byte].data());
+                slot.put(code);
+                slot.put(separator);
             }
         }
     }
@@ -70,9 +72,9 @@ public:
             std::memcpy(out, slots_[character].data(),
                         slotSize);  // the spare bytes are overwritten next
         } else if (length != 0) {
-            const std::string_view code = codes_[character];
-            std::memcpy(out, code.data(), code.size());
-            std::memcpy(out + code.size(), separator_.data(), separator_.size());
+            text::ByteWriter exact(out);
+            exact.put(codes_[character]);
+            exact.put(separator_);
         }
         return out + length;
     }
