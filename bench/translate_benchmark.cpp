@@ -10,55 +10,20 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <random>
-#include <string>
-#include <string_view>
 
+#include "bench/sample_text.h"
 #include "morse/decoder.h"
 #include "morse/encoder.h"
 #include "text/byte_text.h"
 
 namespace {
 
-// Text as people paste it: mostly English words with digits and punctuation, line breaks, and
-// now and then Chinese characters and full-width forms (code page 936).
-text::ByteText mixedText(std::size_t length) {
-    static constexpr std::array<std::string_view, 16> words{
-        "the",
-        "Quick",
-        "brown",
-        "fox",
-        "jumps",
-        "over",
-        "2024",
-        "lazy",
-        "dog.",
-        "SOS",
-        "\xD6\xD0\xCE\xC4" /* 中文 */,
-        "\xA3\xC1\xA3\xC2" /* ＡＢ */,
-        "(ok)",
-        "e-mail@host",
-        "\"quote\"",
-        "\xC4\xFA\xBA\xC3\xA3\xAC" /* 您好， */};
-    static constexpr std::array<std::string_view, 4> gaps{" ", " ", ", ", "\r\n"};
-    std::mt19937 random(20261211);
-    std::string bytes;
-    bytes.reserve(length + 16);
-    while (bytes.size() < length) {
-        bytes += words[random() % words.size()];
-        bytes += gaps[random() % gaps.size()];
-    }
-    bytes.resize(length);
-    return text::ByteText(bytes);
-}
-
 const text::ByteText& sampleText(std::int64_t length) {
-    static const text::ByteText small = mixedText(1 << 20);
-    static const text::ByteText large = mixedText(16 << 20);
+    static const text::ByteText small = bench::mixedText(1 << 20);
+    static const text::ByteText large = bench::mixedText(16 << 20);
     return length == (1 << 20) ? small : large;
 }
 
