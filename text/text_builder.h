@@ -29,8 +29,11 @@ class ByteWriter {
 public:
     explicit ByteWriter(char* out) noexcept : out_(out) {}
     void put(std::string_view bytes) noexcept {
-        std::memcpy(out_, bytes.data(), bytes.size());
-        out_ += bytes.size();
+        // The view of an empty text has no storage; memcpy must not be given its null pointer.
+        if (!bytes.empty()) {
+            std::memcpy(out_, bytes.data(), bytes.size());
+            out_ += bytes.size();
+        }
     }
     void put(char byte) noexcept { *out_++ = byte; }
 
