@@ -1,0 +1,147 @@
+// Morse code to plain text: look-alike marks rewritten, the text cut at the separator, and every
+// piece that is exactly a code turned into its character.
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "morse/code_table.h"
+#include "morse/decoder.h"
+#include "morse/mark_variants.h"
+
+namespace {
+
+using text::ByteText;
+
+ByteText t(std::string_view bytes) {
+    return ByteText(bytes);
+}
+
+struct DecoderCase {
+    std::string_view input;
+    std::string_view separator;
+    std::string_view expected;
+};
+
+void expectDecodings(const DecoderCase* first, const DecoderCase* last) {
+    for (; first != last; ++first) {
+        SCOPED_TRACE(::testing::Message()
+                     << "input " << t(first->input) << " separator " << t(first->separator));
+        EXPECT_EQ(morse::decodeFromMorse(t(first->input), t(first->separator)), t(first->expected));
+    }
+}
+
+TEST(DecodeFromMorse, TurnsEachPieceThatIsACodeIntoItsCharacter) {
+    const DecoderCase cases[] = {
+        {".../---/...", "/", "SOS"},
+        {"... --- ...", " ", "SOS"},
+        {"/.../---//.../", "/", "SOS"},
+        {".../---/.../", "/", "SOS"},
+        {"-....-", "/", "-"},
+        {".-.-.-", "/", "."},
+        {".-\r\n-...", "\r\n", "AB"},
+        {".- / -...", " / ", "AB"},
+        {".-\xA3\xAC-...", "\xA3\xAC", "AB"},  // a two-byte separator, ，
+        {".-\xA3\xAC\xA3\xAC-...\xA3\xAC", "\xA3\xAC", "AB"},
+        {".-", "", "A"},  // an empty separator: the whole input is one piece
+        {"...---...", "", ""},
+        {"", "/", ""},
+        {"", "", ""},
+        {"   ", " ", ""},
+        {"/", "/", ""},
+    };
+    expectDecodings(std::begin(cases), std::end(cases));
+}
+
+TEST(DecodeFromMorse, SkipsPiecesThatAreNotCodes) {
+    const DecoderCase cases[] = {
+        {"... --- ...", "/", ""},
+        {".-.-.", "/", ""},  // the standard's plus sign has no row
+        {"........", "/", ""},
+        {".-/.-.-./-...", "/", "AB"},
+        {"a/.-/A", "/", "A"},
+        // Spaces and line breaks beside a code spoil it.
+        {".- / -...", "/", ""},
+        {".-/-...\r\n", "/", "A"},
+        {".- -...\r\n-.-.", " ", "A"},
+        {" .-/", "/", ""},
+        // No narrowing: a full-width solidus is not the separator.
+        {".-\xA3\xAF-...", "/", ""},
+    };
+    expectDecodings(std::begin(cases), std::end(cases));
+}
+
+TEST(DecodeFromMorse, ReadsLookAlikeMarksAsDashesAndDots) {
+    const DecoderCase cases[] = {
+        {"\xA1\xF1\xA1\xF1\xA1\xF1/\xA9\xA5\xA9\xA5\xA9\xA5/\xA1\xF1\xA1\xF1\xA1\xF1", "/",
+         "SOS"},                         // ●●●/━━━/●●●
+        {"\xA1\xA3\xA1\xAA", "/", "A"},  // 。—
+        {"\xA1\xA4\xA1\xAA/\xA1\xAA\xA1\xA4\xA1\xA4\xA1\xA4", "/", "AB"},  // ·—/—···
+        {"\xA3\xAE\xA3\xAD", "/", "A"},                                    // ．－
+        {"***", "/", "S"},
+        {"\xA1\xA3\xA1\xA4\xA3\xAE*\xA1\xF1", "/", "5"},  // every dot mark in one code
+        {"\xA9\xA5\xA1\xAA\xA3\xAD-\xA1\xA3", "/", "9"},  // every dash mark in one code
+        // A mark's bytes are found only where they form a whole character.
+        {"\xB0\xA1\xAA", "\xB0", ""},
+        {".-\x81*", "\x81", "A"},  // 81 2A is one character, not a dot
+    };
+    expectDecodings(std::begin(cases), std::end(cases));
+}
+
+TEST(DecodeFromMorse, EveryMarkVariantStandsForItsMark) {
+    for (const morse::MarkVariant& row : morse::markVariants) {
+        SCOPED_TRACE(t(row.variant));
+        const std::string variant(row.variant);
+        const std::string_view threeMarks = row.replacement == "-" ? "O" : "S";
+        EXPECT_EQ(morse::decodeFromMorse(t(variant + variant + variant), t("/")), t(threeMarks));
+        const std::string_view mixed = row.replacement == "-" ? "ETA" : "EEI";
+        EXPECT_EQ(morse::decodeFromMorse(t("./" + variant + "/." + variant), t("/")), t(mixed));
+    }
+}
+
+TEST(DecodeFromMorse, SeparatorIsUsedAsItIs) {
+    const DecoderCase cases[] = {
+        // The marks of the input are rewritten before the cut, the separator is not: a
+        // separator holding a look-alike mark is never found.
+        {".-\xA1\xA3-...", "\xA1\xA3", ""},
+        {".-*-...", "*", ""},
+        {".-\xA1\xAA-...", "\xA1\xAA", ""},
+        // A separator that is a dot or a dash cuts codes apart.
+        {".-", "-", "E"},
+        {".-", ".", "T"},
+        {"-.-.-", ".-", "T"},
+        {"..-.-..", "-", "IEI"},
+        // Found only at character boundaries.
+        {"\x80/.-/-...", "/", "B"},
+        {"\xFF/.-", "/", ""},
+        {"\xD6\xD0-.-", "\xD0-", ""},
+        // A separator of one lead byte is tried before the character rule, and the cut goes on
+        // right after it, even inside a pair.
+        {".-\x80\x80-...", "\x80", "AB"},
+    };
+    expectDecodings(std::begin(cases), std::end(cases));
+}
+
+// Rewriting the one-byte asterisk stops at a lone lead byte, so the decoder drops one at the
+// end of its input before it cuts.
+TEST(DecodeFromMorse, LoneLeadByteAtTheEndIsDropped) {
+    const DecoderCase cases[] = {
+        {".-\x80", "/", "A"}, {".-/-...\xA1", "/", "AB"},
+        {"-\xFF", "", "T"},   {".-\xA3\xAC-...\xA3", "\xA3\xAC", "AB"},
+        {"\xB0", "/", ""},    {"\xD6\xD0/.-\xFF", "/", "A"},
+    };
+    expectDecodings(std::begin(cases), std::end(cases));
+}
+
+TEST(DecodeFromMorse, EveryCodeOfTheTable) {
+    for (const morse::CodeEntry& row : morse::codeTable) {
+        SCOPED_TRACE(row.character);
+        const std::string code(row.code);
+        EXPECT_EQ(morse::decodeFromMorse(t(code), t("/")), t(row.character));
+        EXPECT_EQ(morse::decodeFromMorse(t(code), t("")), t(row.character));
+        EXPECT_EQ(morse::decodeFromMorse(t("/" + code + "/"), t("/")), t(row.character));
+        EXPECT_EQ(morse::decodeFromMorse(t(code + " "), t("/")), t(""));
+    }
+}
+
+}  // namespace
