@@ -13,28 +13,49 @@
 namespace morse {
 namespace {
 
-// Calls `visit` with each one-byte character of the input as narrowing leaves it, in order: a
-// one-byte character as it stands, a full-width form as the byte it narrows to. Every other
-// two-byte character is passed over (none of them is in the code table, and its second byte is
-// no character of its own), and a lone lead byte at the end is dropped as narrowing drops it.
+// halfWidthOf as tables: the few lead bytes that begin a full-width form each have a row of
+// what their pairs narrow to; every other lead byte shares the row of zeros.
+struct NarrowingTable {
+    std::array<unsigned char, 256> rowOfLead{};
+    std::array<std::array<unsigned char, 256>, 4> rows{};
+};
+
+inline constexpr NarrowingTable narrowing = [] {
+    NarrowingTable table;
+    unsigned char used = 1;
+    for (unsigned lead = 0x80; lead < 0x100; ++lead) {
+        for (unsigned second = 0; second < 0x100; ++second) {
+            const unsigned char narrow = text::halfWidthOf(static_cast<unsigned char>(lead),
+                                                           static_cast<unsigned char>(second));
+            if (narrow == 0) {
+                continue;
+            }
+            if (table.rowOfLead[lead] == 0) {
+                table.rowOfLead[lead] = used++;  // a fifth row would not fit: no constant then
+            }
+            table.rows[table.rowOfLead[lead]][second] = narrow;
+        }
+    }
+    return table;
+}();
+
+// Calls `visit` with each character of the input as narrowing leaves it, in order: a one-byte
+// character as it stands, a full-width form as the byte it narrows to, and 0, which no row of
+// the code table has, for every other two-byte character (its second byte is no character of
+// its own). A lone lead byte at the end is dropped as narrowing drops it. The step of one or two
+// bytes is computed rather than branched on, since Chinese text mixes both at random.
 template <class Visit>
 void forEachNarrowedCharacter(std::string_view input, Visit&& visit) {
+    const auto byteAt = [&](std::size_t index) { return static_cast<unsigned char>(input[index]); };
     std::size_t i = 0;
-    while (i < input.size()) {
-        const auto byte = static_cast<unsigned char>(input[i]);
-        if (!text::isLeadByte(byte)) {
-            visit(byte);
-            ++i;
-        } else if (i + 1 == input.size()) {
-            return;
-        } else {
-            if (const unsigned char narrow =
-                    text::halfWidthOf(byte, static_cast<unsigned char>(input[i + 1]));
-                narrow != 0) {
-                visit(narrow);
-            }
-            i += 2;
-        }
+    while (i + 1 < input.size()) {
+        const unsigned char byte = byteAt(i);
+        const bool lead = text::isLeadByte(byte);
+        visit(lead ? narrowing.rows[narrowing.rowOfLead[byte]][byteAt(i + 1)] : byte);
+        i += lead ? 2 : 1;
+    }
+    if (i < input.size() && !text::isLeadByte(byteAt(i))) {
+        visit(byteAt(i));
     }
 }
 
