@@ -17,9 +17,18 @@ prepare_prefix() {
     if [ ! -f "$prefix/.configured" ]; then
         mkdir -p "$prefix"
         wineboot -i </dev/null >"$prefix.log" 2>&1
-        # Draw caption, frame and menu bar ourselves: there is no window manager on Xvfb.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
-            </dev/null >>"$prefix.log" 2>&1
+        # There is no window manager on Xvfb: Wine draws caption, frame and menu bar itself,
+        # and does not wait two seconds for a manager whenever a window goes away.
+        for setting in Decorated Managed; do
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v "$setting" /t REG_SZ /d N /f \
+                </dev/null >>"$prefix.log" 2>&1
+        done
+        # Debian's Wine does not look for its own fonts in the prefix's font folder: without
+        # Marlett the caption buttons are drawn as letters. Tahoma's bold face is left out: with
+        # it, Chinese captions turn into boxes instead of falling back to the linked CJK font.
+        for font in marlett.ttf tahoma.ttf; do
+            cp /usr/share/wine/fonts/"$font" "$prefix/drive_c/windows/Fonts/"
+        done
         # Chinese text needs a CJK font linked behind the dialog and default fonts.
         for font in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' SimSun; do
             wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
