@@ -6,6 +6,7 @@
 # wineserver is kept running for it, so that a test does not pay Wine's start-up each time.
 set -eu
 
+script=$0
 prefix=$1
 shift
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all
@@ -14,7 +15,11 @@ prepare_prefix() {
     # Wine's helper processes (services, explorer) keep the output streams of whichever
     # process started them open for as long as they run; CTest would wait on those forever.
     # So everything that may start them here has its streams detached.
-    if [ ! -f "$prefix/.configured" ]; then
+    # The stamp holds this script's checksum, so that a prefix made by an older version of the
+    # settings below is set up again.
+    local stamp
+    stamp=$(cksum <"$script")
+    if [ "$(cat "$prefix/.configured" 2>/dev/null)" != "$stamp" ]; then
         mkdir -p "$prefix"
         wineboot -i </dev/null >"$prefix.log" 2>&1
         # There is no window manager on Xvfb: Wine draws caption, frame and menu bar itself,
@@ -36,7 +41,7 @@ prepare_prefix() {
                 </dev/null >>"$prefix.log" 2>&1
         done
         wineserver -w
-        touch "$prefix/.configured"
+        echo "$stamp" >"$prefix/.configured"
     fi
     # Exit code 0: a new server was started for the prefix, so warm it up once; 2: one runs.
     # It ends by itself a minute after its last program.
