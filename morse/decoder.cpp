@@ -188,8 +188,8 @@ inline constexpr auto characterOfDashBits = [] {
     // Against 2C a dash (2D) leaves 01 and a dot (2E) 10: nothing above the two low bits, and
     // those two bits unequal.
     const std::uint64_t marks = (word ^ wordOf(',')) & firstBytes;
-    const bool marksOnly = (marks & ~wordOf(3)) == 0 &&
-                           ((marks ^ (marks >> 1)) & lowBits) == (lowBits & firstBytes);
+    const bool marksOnly =
+        (marks & ~wordOf(3)) == 0 && ((marks ^ (marks >> 1)) & lowBits) == (lowBits & firstBytes);
     return marksOnly ? characterOfDashBits[length][dashBitsOf(word, length)] : 0;
 }
 

@@ -8,31 +8,18 @@
 #include "morse/code_table.h"
 #include "morse/decoder.h"
 #include "morse/mark_variants.h"
+#include "tests/morse/translation_cases.h"
 
 namespace {
 
 using text::ByteText;
 
-ByteText t(std::string_view bytes) {
-    return ByteText(bytes);
-}
-
-struct DecoderCase {
-    std::string_view input;
-    std::string_view separator;
-    std::string_view expected;
-};
-
-void expectDecodings(const DecoderCase* first, const DecoderCase* last) {
-    for (; first != last; ++first) {
-        SCOPED_TRACE(::testing::Message()
-                     << "input " << t(first->input) << " separator " << t(first->separator));
-        EXPECT_EQ(morse::decodeFromMorse(t(first->input), t(first->separator)), t(first->expected));
-    }
-}
+using morse::testing::expectTranslations;
+using morse::testing::t;
+using morse::testing::TranslationCase;
 
 TEST(DecodeFromMorse, TurnsEachPieceThatIsACodeIntoItsCharacter) {
-    const DecoderCase cases[] = {
+    const TranslationCase cases[] = {
         {".../---/...", "/", "SOS"},
         {"... --- ...", " ", "SOS"},
         {"/.../---//.../", "/", "SOS"},
@@ -50,11 +37,11 @@ TEST(DecodeFromMorse, TurnsEachPieceThatIsACodeIntoItsCharacter) {
         {"   ", " ", ""},
         {"/", "/", ""},
     };
-    expectDecodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::decodeFromMorse, cases);
 }
 
 TEST(DecodeFromMorse, SkipsPiecesThatAreNotCodes) {
-    const DecoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"... --- ...", "/", ""},
         {".-.-.", "/", ""},  // the standard's plus sign has no row
         {"........", "/", ""},
@@ -68,11 +55,11 @@ TEST(DecodeFromMorse, SkipsPiecesThatAreNotCodes) {
         // No narrowing: a full-width solidus is not the separator.
         {".-\xA3\xAF-...", "/", ""},
     };
-    expectDecodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::decodeFromMorse, cases);
 }
 
 TEST(DecodeFromMorse, ReadsLookAlikeMarksAsDashesAndDots) {
-    const DecoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"\xA1\xF1\xA1\xF1\xA1\xF1/\xA9\xA5\xA9\xA5\xA9\xA5/\xA1\xF1\xA1\xF1\xA1\xF1", "/",
          "SOS"},                         // ●●●/━━━/●●●
         {"\xA1\xA3\xA1\xAA", "/", "A"},  // 。—
@@ -85,7 +72,7 @@ TEST(DecodeFromMorse, ReadsLookAlikeMarksAsDashesAndDots) {
         {"\xB0\xA1\xAA", "\xB0", ""},
         {".-\x81*", "\x81", "A"},  // 81 2A is one character, not a dot
     };
-    expectDecodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::decodeFromMorse, cases);
 }
 
 TEST(DecodeFromMorse, EveryMarkVariantStandsForItsMark) {
@@ -100,7 +87,7 @@ TEST(DecodeFromMorse, EveryMarkVariantStandsForItsMark) {
 }
 
 TEST(DecodeFromMorse, SeparatorIsUsedAsItIs) {
-    const DecoderCase cases[] = {
+    const TranslationCase cases[] = {
         // The marks of the input are rewritten before the cut, the separator is not: a
         // separator holding a look-alike mark is never found.
         {".-\xA1\xA3-...", "\xA1\xA3", ""},
@@ -119,18 +106,18 @@ TEST(DecodeFromMorse, SeparatorIsUsedAsItIs) {
         // right after it, even inside a pair.
         {".-\x80\x80-...", "\x80", "AB"},
     };
-    expectDecodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::decodeFromMorse, cases);
 }
 
 // Rewriting the one-byte asterisk stops at a lone lead byte, so the decoder drops one at the
 // end of its input before it cuts.
 TEST(DecodeFromMorse, LoneLeadByteAtTheEndIsDropped) {
-    const DecoderCase cases[] = {
+    const TranslationCase cases[] = {
         {".-\x80", "/", "A"}, {".-/-...\xA1", "/", "AB"},
         {"-\xFF", "", "T"},   {".-\xA3\xAC-...\xA3", "\xA3\xAC", "AB"},
         {"\xB0", "/", ""},    {"\xD6\xD0/.-\xFF", "/", "A"},
     };
-    expectDecodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::decodeFromMorse, cases);
 }
 
 TEST(DecodeFromMorse, EveryCodeOfTheTable) {

@@ -7,31 +7,18 @@
 
 #include "morse/code_table.h"
 #include "morse/encoder.h"
+#include "tests/morse/translation_cases.h"
 
 namespace {
 
 using text::ByteText;
 
-ByteText t(std::string_view bytes) {
-    return ByteText(bytes);
-}
-
-struct EncoderCase {
-    std::string_view input;
-    std::string_view separator;
-    std::string_view expected;
-};
-
-void expectEncodings(const EncoderCase* first, const EncoderCase* last) {
-    for (; first != last; ++first) {
-        SCOPED_TRACE(::testing::Message()
-                     << "input " << t(first->input) << " separator " << t(first->separator));
-        EXPECT_EQ(morse::encodeToMorse(t(first->input), t(first->separator)), t(first->expected));
-    }
-}
+using morse::testing::expectTranslations;
+using morse::testing::t;
+using morse::testing::TranslationCase;
 
 TEST(EncodeToMorse, WritesEachCodeFollowedByTheSeparator) {
-    const EncoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"SOS", "/", ".../---/.../"},
         {"sos", "/", ".../---/.../"},
         {"sOs", "/", ".../---/.../"},
@@ -55,11 +42,11 @@ TEST(EncodeToMorse, WritesEachCodeFollowedByTheSeparator) {
         {"E", ".-", "..-"},
         {"e", "a", ".a"},  // and not upper-cased
     };
-    expectEncodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::encodeToMorse, cases);
 }
 
 TEST(EncodeToMorse, SkipsWhatTheTableDoesNotKnow) {
-    const EncoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"A B", "/", ".-/-.../"},
         {"A\r\nB", "/", ".-/-.../"},
         {"   ", "/", ""},
@@ -77,11 +64,11 @@ TEST(EncodeToMorse, SkipsWhatTheTableDoesNotKnow) {
          "A\xBA\xC3",
          "/", ".-/"},
     };
-    expectEncodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::encodeToMorse, cases);
 }
 
 TEST(EncodeToMorse, NarrowsFullWidthFormsFirst) {
-    const EncoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"\xA3\xC1\xA3\xB1", "/", ".-/.----/"},             // Ａ１
         {"\xA3\xE1", "/", ".-/"},                           // ａ, narrowed then upper-cased
         {"\xA3\xA4", "/", "...-..-/"},                      // full-width yen sign becomes $
@@ -91,12 +78,12 @@ TEST(EncodeToMorse, NarrowsFullWidthFormsFirst) {
         {"\xA1\xE7", "/", ""},                              // full-width dollar sign stays
         {"\xA3\xA0\xA3\xFF", "/", ""},                      // outside the narrowed range
     };
-    expectEncodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::encodeToMorse, cases);
 }
 
 // A two-byte character yields nothing, not even when its second byte is a letter or "@".
 TEST(EncodeToMorse, TwoByteCharactersNeverYieldACode) {
-    const EncoderCase cases[] = {
+    const TranslationCase cases[] = {
         {"\xD5\x66", "/", ""},  // 說
         {"\xDF\x40", "/", ""},  // 這
         {"\xD5\x66"
@@ -130,7 +117,7 @@ TEST(EncodeToMorse, TwoByteCharactersNeverYieldACode) {
          "e\xFF",
          "/", "./"},
     };
-    expectEncodings(std::begin(cases), std::end(cases));
+    expectTranslations(morse::encodeToMorse, cases);
 }
 
 TEST(EncodeToMorse, EveryCharacterOfTheTableInEitherCase) {
