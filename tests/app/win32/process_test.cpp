@@ -11,80 +11,11 @@
 #include "app/toolkit/win32/window_procedure.h"
 #include "tests/app/win32/gui_session.h"
 #include "tests/app/win32/program_paths.h"
+#include "tests/app/win32/running_program.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-class RunningProgram {
-public:
-    RunningProgram(const std::wstring& path, const std::wstring& arguments) {
-        std::wstring commandLine = L"\"" + path + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &process_) != FALSE;
-    }
-    ~RunningProgram() {
-        if (started_) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 99);
-            }
-            CloseHandle(process_.hThread);
-            CloseHandle(process_.hProcess);
-        }
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    [[nodiscard]] bool started() const { return started_; }
-
-    // The first visible top-level window of the process whose class is `windowClass`.
-    [[nodiscard]] HWND waitForWindow(const std::wstring& windowClass) const {
-        HWND found = nullptr;
-        static_cast<void>(
-            gui::waitUntil([&] { return (found = topLevelWindow(windowClass)) != nullptr; }, 30s));
-        return found;
-    }
-
-    [[nodiscard]] HWND topLevelWindow(const std::wstring& windowClass) const {
-        WindowSearch search{process_.dwProcessId, windowClass};
-        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    // The exit code once the process has ended, or none if it still runs after the timeout.
-    [[nodiscard]] std::optional<DWORD> waitForExit() const {
-        if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) {
-            return std::nullopt;
-        }
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process_.hProcess, &exitCode);
-        return exitCode;
-    }
-
-private:
-    struct WindowSearch {
-        DWORD processId;
-        const std::wstring& windowClass;
-        HWND found = nullptr;
-    };
-
-    static BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
-        auto* search = reinterpret_cast<WindowSearch*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == search->processId && IsWindowVisible(window) &&
-            gui::className(window) == search->windowClass) {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
 
 // A point of the frame's close button, found by asking the window what lies where.
 [[nodiscard]] std::optional<POINT> closeButtonOf(HWND frame) {
