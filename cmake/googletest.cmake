@@ -14,13 +14,20 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 
 include(GoogleTest)
 
-# One test executable per library; each case is its own CTest test. Under Wine the listing
-# is taken when the tests run, because the build machine cannot run the executable.
+# Each case of a test executable is its own CTest test, with the test properties given after
+# the target. Under Wine the listing is taken when the tests run, because the build machine
+# cannot run the executable.
+function(morse_discover_tests target)
+    gtest_discover_tests(${target}
+        NO_PRETTY_VALUES
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ${ARGN})
+endfunction()
+
+# One test executable per library.
 function(morse_add_test_executable name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE GTest::gtest_main morse::warnings)
-    gtest_discover_tests(${name}
-        NO_PRETTY_VALUES
-        DISCOVERY_MODE PRE_TEST
-        DISCOVERY_TIMEOUT 60)
+    morse_discover_tests(${name})
 endfunction()
